@@ -82,8 +82,6 @@ public:
     // ---- decoding ----------------------------------------------------------
     void DecodeMessage();
     void DecodeSettingsReply(char letter, const char* value);
-    // Feeds one complete message as if it had just been received (tests, the HID path).
-    void ReceiveMessage(const QByteArray& message);
 
     // The status word of the exported API, built afresh (bits 1..10).
     int StatusWord() const;
@@ -150,9 +148,8 @@ public:
     bool FSettingsRead = false;
     bool FSavingSettings = false;
     bool FBusyMessageShown = false;
-    // Samples of the running reading; the force array has three spare zeros in front.
-    std::array<double, MaxSamples + 3> ForceStore{};
-    double* const FForce = ForceStore.data() + 3;
+    // Samples of the running reading, raw until the end of the reading scales them in place.
+    std::array<double, MaxSamples> FForce{};
     std::array<double, MaxSamples> FDeflection{};
     int SampleCount = 0;
     int DroppedSamples = 0;   // samples beyond the arrays in the running reading
@@ -259,14 +256,15 @@ private:
     void BusyMessage(const QString& text);
     void StartupErrorReply();
     void VersionStep(const char* value);
-    void ReportUnusableReading(const QString& reason);
-    void ProcessPendingSerialInput();
-    bool PortNameMatchesDevice(const QString& portName) const;
+    void SetStatusBits(unsigned char bits);
 
     Transports transports_;
     std::atomic<bool> serialOpen_{false};
-    int decodeDepth_ = 0;         // a message box of the decoder runs a nested event loop
-    bool readDeferred_ = false;   // serial input arrived while decoding; read it afterwards
+    // Serial bytes read but not yet framed. A message box of the decoder runs
+    // a nested event loop that may receive more; they queue up behind these,
+    // so messages keep their order.
+    QByteArray rxPending_;
+    qsizetype rxPos_ = 0;
 };
 
 } // namespace qlx::driver
