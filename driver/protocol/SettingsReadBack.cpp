@@ -12,6 +12,20 @@
 namespace qlx::driver {
 namespace {
 
+// The instrument reports its version as digits with at most one point.
+bool isPlainDecimal(const char* text)
+{
+    const QByteArray t = QByteArray(text).trimmed();
+    int points = 0;
+    for (const char c : t) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return false;
+    }
+    return !t.isEmpty() && points <= 1 && t != ".";
+}
+
 int wholePart(double value)
 {
     const double t = std::trunc(value);
@@ -89,7 +103,9 @@ void TQLX32::VersionStep(const char* value)
     Gauge1.visible = false;
     LinkWatch = false;
 
-    InstrumentGeneration = wholePart(realValue(value));
+    // Anything but a plain decimal number identifies no model.
+    const bool plain = isPlainDecimal(value);
+    InstrumentGeneration = plain ? wholePart(realValue(value)) : 0;
     ScaleGroup.visible = false;
     ScaleGroup.enabled = false;
 
@@ -104,7 +120,7 @@ void TQLX32::VersionStep(const char* value)
         break;
     default: break;
     }
-    ModelNumber = integerValue(modelText);
+    ModelNumber = plain ? integerValue(modelText) : 0;
 
     ShowGraph.enabled = true;
     Calibrate.enabled = true;
@@ -117,7 +133,7 @@ void TQLX32::VersionStep(const char* value)
     MeasureSpeedScroll.enabled = true;
     MeasureDistanceScroll.enabled = true;
 
-    const ModelInfo model = identifyModel(InstrumentGeneration, ModelNumber);
+    const ModelInfo model = plain ? identifyModel(InstrumentGeneration, ModelNumber) : ModelInfo{};
     if (model.listed)
         VersionText = QStringLiteral("QLX version: %1.%2%3").arg(InstrumentGeneration).arg(ModelNumber).arg(model.name);
 

@@ -163,7 +163,7 @@ void TQLX32::ComboBoxDeviceNameChange()
     ResetReceiveState();
     InstrumentResponding = false;
     FPortChosen = true;
-    emit stateChanged();
+    UpdateTrayIcon(); // the icon tells whether the picked port opened
 }
 
 void TQLX32::SendCommand(const QByteArray& text)

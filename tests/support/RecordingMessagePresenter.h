@@ -13,10 +13,15 @@ class RecordingMessagePresenter final : public IMessagePresenter {
 public:
     MessageAnswer present(const UserMessage& message) override
     {
+        std::function<void(const UserMessage&)> hook;
+        {
+            std::lock_guard lock(mutex_);
+            shown_.push_back(message);
+            hook = onPresent_;
+        }
+        if (hook) // as if the box's own event loop ran while it is open
+            hook(message);
         std::lock_guard lock(mutex_);
-        shown_.push_back(message);
-        if (onPresent_)
-            onPresent_(message);
         if (!answers_.empty()) {
             const MessageAnswer answer = answers_.front();
             answers_.pop_front();
