@@ -14,17 +14,6 @@ bool isXmlChar(char32_t c)
     return c != 0xFFFE && c != 0xFFFF;
 }
 
-QByteArray xmlText(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
-        if (isXmlChar(c))
-            kept += QString::fromUcs4(&c, 1);
-    }
-    return kept.toUtf8();
-}
-
 // Collects the document with CR LF line ends; attribute values escape their
 // own line breaks, so every "\n" here ends a line of the layout.
 class CrLfWriter final : public pugi::xml_writer {
@@ -42,6 +31,17 @@ public:
 };
 
 } // namespace
+
+QString XMLDocHelper::XMLCharactersOnly(const QString& AText)
+{
+    QString kept;
+    kept.reserve(AText.size());
+    for (const char32_t c : AText.toUcs4()) {
+        if (isXmlChar(c))
+            kept += QString::fromUcs4(&c, 1);
+    }
+    return kept;
+}
 
 std::unique_ptr<pugi::xml_document> XMLDocHelper::CreateXMLDocument()
 {
@@ -103,7 +103,7 @@ bool XMLDocHelper::AddAttributeToXMLNode(pugi::xml_node AXMLNode, const QString&
     pugi::xml_attribute attribute = AXMLNode.attribute(name.constData());
     if (!attribute)
         attribute = AXMLNode.append_attribute(name.constData());
-    return attribute && attribute.set_value(xmlText(AValue).constData());
+    return attribute && attribute.set_value(XMLCharactersOnly(AValue).toUtf8().constData());
 }
 
 pugi::xml_node XMLDocHelper::AddXMLNode(pugi::xml_node AParentXMLNode, const QString& AName)

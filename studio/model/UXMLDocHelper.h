@@ -15,6 +15,10 @@ public:
     // only tie up memory.
     static constexpr qint64 MaxDocumentFileSize = 16 * 1024 * 1024;
 
+    // The text without the characters XML 1.0 cannot carry: control
+    // characters other than tab, line feed and carriage return, U+FFFE, U+FFFF.
+    static QString XMLCharactersOnly(const QString& AText);
+
     static std::unique_ptr<pugi::xml_document> CreateXMLDocument();
     // None when the file is missing, unreadable, too large or not well-formed.
     static std::unique_ptr<pugi::xml_document> CreateXMLDocumentFromFile(const QString& AFilename);
@@ -27,9 +31,8 @@ public:
     // False and AValue unchanged when the attribute is missing.
     static bool GetAttributeValueFromXMLNode(const pugi::xml_node& AXMLNode, const QString& AName,
                                              QString& AValue);
-    // Replaces an attribute of the same name. Characters that XML cannot
-    // carry (control characters other than tab, line feed and carriage
-    // return) are left out so that every XML reader accepts the file.
+    // Replaces an attribute of the same name; the value passes through
+    // XMLCharactersOnly so that every XML reader accepts the file.
     static bool AddAttributeToXMLNode(pugi::xml_node AXMLNode, const QString& AName, const QString& AValue);
     static pugi::xml_node AddXMLNode(pugi::xml_node AParentXMLNode, const QString& AName);
 

@@ -1,0 +1,77 @@
+// Arbitrary bytes as a configuration file: loading either fails with a
+// message or gives a configuration that survives a write and a second load
+// unchanged. Any crash, leak, hang or difference is a finding.
+
+#include "studio/model/QLXError.h"
+#include "studio/model/UClassRegister.h"
+#include "studio/model/UQLXMeasurementConfiguration.h"
+#include "studio/model/UXMLDocHelper.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+using namespace qlx::studio;
+
+const TClassRegister& classRegister()
+{
+    static const TClassRegister registered = [] {
+        TClassRegister classRegister;
+        RegisterBuiltInEvaluations(classRegister);
+        return classRegister;
+    }();
+    return registered;
+}
+
+const QTemporaryDir& workDir()
+{
+    static const QTemporaryDir dir;
+    return dir;
+}
+
+void expect(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void expectSameAfterWriting(const TQLXMeasurementConfiguration& loaded, const TQLXMeasurementConfiguration& reloaded)
+{
+    const TQLXMeasurementEvaluationConfiguration& first = loaded.MeasurementEvaluation();
+    const TQLXMeasurementEvaluationConfiguration& second = reloaded.MeasurementEvaluation();
+    expect(second.Name() == XMLDocHelper::XMLCharactersOnly(first.Name()));
+    expect(second.Comment() == XMLDocHelper::XMLCharactersOnly(first.Comment()));
+    expect(second.DisplacementResolution() == first.DisplacementResolution());
+    expect(second.Evaluations().size() == first.Evaluations().size());
+    for (size_t i = 0; i < first.Evaluations().size(); ++i) {
+        expect(second.Evaluations()[i]->GetClassCaption() == first.Evaluations()[i]->GetClassCaption());
+        expect(second.Evaluations()[i]->GetCaption()
+               == XMLDocHelper::XMLCharactersOnly(first.Evaluations()[i]->GetCaption()));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString input = workDir().filePath(QStringLiteral("input.config"));
+    const QString output = workDir().filePath(QStringLiteral("output.config"));
+    {
+        QFile file(input);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    std::unique_ptr<TQLXMeasurementConfiguration> loaded;
+    try {
+        loaded = TQLXMeasurementConfiguration::LoadFromFile(input, classRegister());
+    } catch (const EQLXError&) {
+        return 0;
+    }
+    loaded->WriteToFile(output);
+    expectSameAfterWriting(*loaded, *TQLXMeasurementConfiguration::LoadFromFile(output, classRegister()));
+    return 0;
+}
