@@ -15,7 +15,7 @@ ConfigRecord::ConfigRecord()
 ConfigRecord::ReadResult ConfigRecord::read(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         setVersion(CurrentVersion);
         return ReadResult::Missing;
     }
