@@ -122,9 +122,11 @@ Reading ProfileFruits::measure(const ReadingPlan& plan, int index) const
         }
         grams += random.normal(0, NoiseFloorGrams + NoiseShare * grams);
         const RawSample sample{std::max(1L, std::lround(grams / plan.gramsPerRawForce)), position};
+        // The instrument judges the load as it measured it, in raw units.
+        const double measured = static_cast<double>(sample.force) * plan.gramsPerRawForce;
 
         if (!reading.trigger) {
-            if (grams < plan.triggerGrams) {
+            if (measured < plan.triggerGrams) {
                 before.push_back(sample);
                 if (before.size() > static_cast<std::size_t>(plan.preTriggerSamples))
                     before.pop_front();
@@ -135,7 +137,7 @@ Reading ProfileFruits::measure(const ReadingPlan& plan, int index) const
             end = position + distanceSteps;
         }
         reading.samples.push_back(sample);
-        if (grams > plan.maxLoadGrams) {
+        if (measured > plan.maxLoadGrams) {
             reading.overloaded = true;
             return reading;
         }

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <stdexcept>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <system_error>
 #include <termios.h>
 #include <unistd.h>
@@ -52,6 +53,13 @@ PseudoTerminal::PseudoTerminal()
         close();
         fail("tcsetattr");
     }
+}
+
+int PseudoTerminal::unreadByPc() const
+{
+    // The slave end that we hold shares its input queue with the PC's.
+    int count = 0;
+    return slave_ >= 0 && ::ioctl(slave_, TIOCINQ, &count) == 0 ? count : 0;
 }
 
 PseudoTerminal::~PseudoTerminal()

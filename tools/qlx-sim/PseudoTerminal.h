@@ -19,6 +19,9 @@ public:
     const std::string& slavePath() const { return slavePath_; }
     bool isOpen() const { return master_ >= 0; }
 
+    // Bytes written that the PC has not read yet.
+    int unreadByPc() const;
+
     // Hangs up the line: the PC's port then reports an error.
     void close();
 

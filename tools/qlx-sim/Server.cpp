@@ -56,6 +56,7 @@ bool Server::writeOutput()
             return false; // EAGAIN: the PC is not reading; wait until it does
         }
         transcript_.bytesOut(std::string_view(burst).substr(0, static_cast<std::size_t>(written)), at);
+        lastWriteAt_ = at;
         if (static_cast<std::size_t>(written) < burst.size()) {
             transport_.putBack(std::string_view(burst).substr(static_cast<std::size_t>(written)));
             return false;
@@ -97,16 +98,21 @@ void Server::run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMas
 {
     std::optional<Millis> endedAt;
     while (!stop) {
+        Millis wakeAt = now() + IdleWaitMillis;
         deliverDue();
         const bool lineTakesMore = writeOutput();
         if (instrument_.ended() || instrument_.lineLost()) {
             if (!endedAt)
                 endedAt = now();
-            if (transport_.idle() || now() - *endedAt > DrainMillis)
+            // Hanging up discards what the PC has not read yet: let it read
+            // first. The queue count misses bytes still on their way inside
+            // the terminal, hence also the pause after the last write.
+            const bool drained = transport_.idle() && line_.unreadByPc() == 0 && now() - lastWriteAt_ > SettleMillis;
+            if (drained || now() - *endedAt > DrainMillis)
                 break;
+            wakeAt = std::min(wakeAt, now() + 10);
         }
 
-        Millis wakeAt = now() + IdleWaitMillis;
         if (const auto due = instrument_.nextDue())
             wakeAt = std::min(wakeAt, *due);
         if (const auto ready = transport_.nextReady(); ready && lineTakesMore)

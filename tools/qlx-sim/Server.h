@@ -18,7 +18,9 @@ class Transport;
 class Server {
 public:
     // How long output may still drain after the instrument ended.
-    static constexpr Millis DrainMillis = 1000;
+    static constexpr Millis DrainMillis = 2000;
+    // Quiet time on the line before it is hung up.
+    static constexpr Millis SettleMillis = 200;
 
     Server(Instrument& instrument, Transport& transport, PseudoTerminal& line, ControlChannel* control,
            Transcript& transcript);
@@ -41,6 +43,7 @@ private:
     ControlChannel* control_;
     Transcript& transcript_;
     std::chrono::steady_clock::time_point start_;
+    Millis lastWriteAt_ = 0;
 };
 
 } // namespace qlx::sim
