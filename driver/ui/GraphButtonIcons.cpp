@@ -54,9 +54,9 @@ QIcon penetrationPointIcon()
 {
     // Flat until the probe meets the fruit, then rising.
     QPainterPath curve;
-    curve.moveTo(3.0, 16.5);
-    curve.lineTo(7.5, 16.5);
-    curve.cubicTo(11.0, 16.0, 14.0, 10.0, 18.0, 5.0);
+    curve.moveTo(3.5, 14.5);
+    curve.lineTo(7.5, 14.5);
+    curve.cubicTo(11.0, 14.0, 14.0, 9.0, 18.0, 4.5);
     return iconFrom(curve, 7.5);
 }
 
@@ -64,8 +64,8 @@ QIcon maximumIcon()
 {
     // Rising to a peak, then falling off.
     QPainterPath curve;
-    curve.moveTo(3.0, 16.5);
-    curve.cubicTo(6.0, 15.0, 8.0, 6.0, 11.5, 6.0);
+    curve.moveTo(3.5, 15.0);
+    curve.cubicTo(6.0, 14.0, 8.0, 6.0, 11.5, 6.0);
     curve.cubicTo(14.0, 6.0, 15.0, 12.0, 18.0, 13.0);
     return iconFrom(curve, 11.5);
 }

@@ -36,7 +36,7 @@ QToolButton* arrowButton(const QString& name, Qt::ArrowType arrow, QWidget* pare
     button->setObjectName(name);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
-    button->setFixedSize(22, 24);
+    button->setFixedSize(22, 28);
     return button;
 }
 

@@ -38,6 +38,13 @@ void FlatButton::setWordWrap(bool on)
     update();
 }
 
+QString FlatButton::shownCaption() const
+{
+    // Wrapping decides the line breaks, so runs of blanks that padded the
+    // caption for a fixed width count as one.
+    return wordWrap_ ? text().simplified() : text();
+}
+
 int FlatButton::textFlags() const
 {
     return Qt::AlignCenter | Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
@@ -53,7 +60,7 @@ QRect FlatButton::captionRect(const QRect& inner) const
 int FlatButton::heightForWidth(int width) const
 {
     const QRect inner(0, 0, std::max(1, width - 2 * PaddingX), 10000);
-    const QRect text = fontMetrics().boundingRect(captionRect(inner), textFlags(), this->text());
+    const QRect text = fontMetrics().boundingRect(captionRect(inner), textFlags(), shownCaption());
     const int glyph = icon().isNull() ? 0 : iconSize().height();
     return std::max(text.height(), glyph) + 2 * PaddingY;
 }
@@ -62,7 +69,7 @@ QSize FlatButton::sizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
     const int glyph = icon().isNull() ? 0 : iconSize().width() + GlyphGap;
-    int textWidth = metrics.boundingRect(QRect(0, 0, 10000, 10000), textFlags() & ~Qt::TextWordWrap, text()).width();
+    int textWidth = metrics.boundingRect(QRect(0, 0, 10000, 10000), textFlags() & ~Qt::TextWordWrap, shownCaption()).width();
     if (wordWrap_)
         textWidth = std::min(textWidth, PreferredTextWidth);
     const int width = textWidth + glyph + 2 * PaddingX;
@@ -129,9 +136,9 @@ void FlatButton::paintEvent(QPaintEvent*)
         icon().paint(&painter, glyph, Qt::AlignCenter, enabled ? QIcon::Normal : QIcon::Disabled);
     }
     painter.setPen(colors.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(captionRect(inner), textFlags(), text());
+    painter.drawText(captionRect(inner), textFlags(), shownCaption());
 
-    if (hasFocus() && frameStyle_ == FrameStyle::Regular) {
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && frameStyle_ == FrameStyle::Regular) {
         QPen pen(colors.color(QPalette::Dark), 1, Qt::DotLine);
         painter.setPen(pen);
         painter.drawRect(frame.adjusted(3, 3, -3, -3));

@@ -30,6 +30,7 @@ protected:
 
 private:
     QRect captionRect(const QRect& inner) const;
+    QString shownCaption() const;
     int textFlags() const;
 
     FrameStyle frameStyle_ = FrameStyle::Regular;

@@ -49,6 +49,15 @@ void widen(double& low, double& high, double fallbackLow, double fallbackHigh)
     }
 }
 
+void roundOut(double& low, double& high)
+{
+    const double step = niceStep(high - low, 5.0);
+    if (!std::isfinite(step) || step <= 0.0)
+        return;
+    low = std::floor(low / step) * step;
+    high = std::ceil(high / step) * step;
+}
+
 } // namespace
 
 XYGraph::XYGraph(QWidget* parent)
@@ -118,6 +127,11 @@ XYGraph::Limits XYGraph::limits() const
     widen(result.yMin, result.yMax, fixed_.yMin, fixed_.yMax);
     widen(result.xMin, result.xMax, 0.0, 1.0);
     widen(result.yMin, result.yMax, 0.0, 1.0);
+    if (autoScale_) {
+        // Fitted limits end on whole ticks, so that both ends are labelled.
+        roundOut(result.xMin, result.xMax);
+        roundOut(result.yMin, result.yMax);
+    }
     return result;
 }
 

@@ -70,17 +70,19 @@ TEST(XYGraph, FixedOrAutomaticLimits)
     graph.plot(x, y, 0, 3);
     EXPECT_EQ(graph.limits().xMax, 5.0);
 
+    // Fitted to the points and rounded out to whole ticks.
     graph.setAutoScale(true);
     const XYGraph::Limits fitted = graph.limits();
-    EXPECT_EQ(fitted.xMin, -1.0);
-    EXPECT_EQ(fitted.xMax, 9.0);
-    EXPECT_EQ(fitted.yMin, 0.5);
-    EXPECT_EQ(fitted.yMax, 7.0);
+    EXPECT_EQ(fitted.xMin, -2.0);
+    EXPECT_EQ(fitted.xMax, 10.0);
+    EXPECT_EQ(fitted.yMin, 0.0);
+    EXPECT_EQ(fitted.yMax, 8.0);
 
     // A point range: only points 1 and 2.
     graph.clearPlots();
     graph.plot(x, y, 1, 2);
     EXPECT_EQ(graph.limits().xMin, 4.0);
+    EXPECT_EQ(graph.limits().yMax, 7.0);
     graph.removePlot(0);
     graph.removePlot(5);
     EXPECT_EQ(graph.plotCount(), 0);
