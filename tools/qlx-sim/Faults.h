@@ -10,7 +10,7 @@ struct Faults {
     // Instrument faults.
     bool silence = false;        // answers nothing at all
     bool noLogin = false;        // ignores the login
-    bool startupError = false;   // "9#" after the login acknowledgement
+    bool startupError = false;   // "9#" before the first login acknowledgement
     int busy = 0;                // 1..4: the first operation is refused with this busy reply
     bool bottomLimit = false;    // the first reading ends with "X#" part-way
     bool overload = false;       // the first reading reports "O#" part-way and goes on

@@ -34,15 +34,15 @@ Instrument::Instrument(InstrumentSettings settings, Behaviour behaviour, Faults 
 {
 }
 
-ReadingPlan Instrument::readingPlan() const
+ReadingPlan readingPlan(const InstrumentSettings& settings)
 {
     ReadingPlan plan;
-    plan.millimetresPerStep = settings_.millimetresPerRawStep();
-    plan.gramsPerRawForce = settings_.gramsPerRawForce();
-    plan.triggerGrams = settings_.trigger;
-    plan.distanceMillimetres = settings_.distanceMillimetres();
-    plan.travelMillimetres = settings_.maxDistance;
-    plan.maxLoadGrams = std::strtod(settings_.maxLoad.c_str(), nullptr);
+    plan.millimetresPerStep = settings.millimetresPerRawStep();
+    plan.gramsPerRawForce = settings.gramsPerRawForce();
+    plan.triggerGrams = settings.trigger;
+    plan.distanceMillimetres = settings.distanceMillimetres();
+    plan.travelMillimetres = settings.maxDistance;
+    plan.maxLoadGrams = std::strtod(settings.maxLoad.c_str(), nullptr);
     return plan;
 }
 
@@ -217,13 +217,14 @@ void Instrument::login(const std::string& code, Millis now)
         send(now, "u#");
         return;
     }
-    send(now, withKind(Acknowledgement, 'u'));
-    const bool atTop = activity_ != Activity::Reading;
-    send(now, status(atTop ? StatusBit::Ready | StatusBit::Top : StatusBit::Moving));
+    // An instrument that failed to start reports it before it acknowledges.
     if (faults_.startupError) {
         faults_.startupError = false;
         send(now, "9#");
     }
+    send(now, withKind(Acknowledgement, 'u'));
+    const bool atTop = activity_ != Activity::Reading;
+    send(now, status(atTop ? StatusBit::Ready | StatusBit::Top : StatusBit::Moving));
 }
 
 bool Instrument::refusedAsBusy(Millis now)
@@ -282,7 +283,7 @@ void Instrument::startReading(Millis now)
 {
     std::erase_if(steps_, [job = job_](const Step& step) { return step.job == job; });
     const int job = beginJob(Activity::Reading);
-    const ReadingPlan plan = readingPlan();
+    const ReadingPlan plan = readingPlan(settings_);
     Reading reading = fruits_->measure(plan, fruitIndex_);
 
     // The reading faults strike the first reading only.

@@ -31,6 +31,9 @@ constexpr int Fault = 8;  // red lamp
 constexpr int Moving = 4; // blue lamp
 } // namespace StatusBit
 
+// How a reading is taken with the given settings.
+ReadingPlan readingPlan(const InstrumentSettings& settings);
+
 class Instrument {
 public:
     static constexpr const char* LoginCode = "70836";
@@ -57,8 +60,6 @@ public:
     int droppedCommands() const { return parser_.dropped(); }
     const InstrumentSettings& settings() const { return settings_; }
 
-    // How a reading is taken with the present settings.
-    ReadingPlan readingPlan() const;
 
 private:
     enum class Activity { Idle, Armed, Reading, Saving, ProbeCalibration, ScaleCalibration, MassRatio, Efm, CheckFeed };

@@ -328,7 +328,7 @@ TEST(InstrumentFaults, LoginFaults)
     EXPECT_EQ(noLogin.send("?T"), Messages{"50T?#"});
 
     auto startup = withFault("startup-error");
-    EXPECT_EQ(startup.send("o 70836u"), (Messages{"60382u#", "P@#", "9#"}));
+    EXPECT_EQ(startup.send("o 70836u"), (Messages{"9#", "60382u#", "P@#"}));
     EXPECT_EQ(startup.send("o 70836u"), (Messages{"60382u#", "P@#"})); // once
 }
 
