@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds with, when any is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libbenchmark-dev
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config libgtest-dev libbenchmark-dev
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-serialport-dev
   libhidapi-dev libpugixml-dev python3)
 missing=()

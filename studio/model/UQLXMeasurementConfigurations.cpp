@@ -51,7 +51,7 @@ void TQLXMeasurementConfigurations::LoadFromDirectory(const QString& ADirectory)
     // Files load in name order, so which of two files with the same
     // configuration name is reported does not depend on the file system.
     QStringList fileNames = QDir(ADirectory).entryList({QStringLiteral("*.config")},
-                                                       QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+                                                       QDir::Files | QDir::Hidden, QDir::Unsorted);
     std::sort(fileNames.begin(), fileNames.end(), TCaseInsensitiveNameOrder());
     for (const QString& fileName : fileNames) {
         try {

@@ -1,6 +1,7 @@
 #include "studio/model/UXMLDocHelper.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <new>
 
@@ -50,11 +51,14 @@ std::unique_ptr<pugi::xml_document> XMLDocHelper::CreateXMLDocument()
 
 std::unique_ptr<pugi::xml_document> XMLDocHelper::CreateXMLDocumentFromFile(const QString& AFilename)
 {
+    // Only regular files: opening a pipe or a device would wait or read forever.
     auto doc = CreateXMLDocument();
     QFile file(AFilename);
-    if (!doc || !file.open(QIODevice::ReadOnly) || file.size() > MaxDocumentFileSize)
+    if (!doc || !QFileInfo(AFilename).isFile() || !file.open(QIODevice::ReadOnly)
+        || file.size() > MaxDocumentFileSize)
         return nullptr;
-    const QByteArray content = file.read(MaxDocumentFileSize + 1);
+    // One byte more than the size shows a file that grew in the meantime.
+    const QByteArray content = file.read(file.size() + 1);
     if (file.error() != QFileDevice::NoError || content.size() > MaxDocumentFileSize)
         return nullptr;
     if (!doc->load_buffer(content.constData(), size_t(content.size())))

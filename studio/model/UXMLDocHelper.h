@@ -20,7 +20,8 @@ public:
     static QString XMLCharactersOnly(const QString& AText);
 
     static std::unique_ptr<pugi::xml_document> CreateXMLDocument();
-    // None when the file is missing, unreadable, too large or not well-formed.
+    // None when the file is missing, not a regular file, unreadable, too
+    // large or not well-formed.
     static std::unique_ptr<pugi::xml_document> CreateXMLDocumentFromFile(const QString& AFilename);
     // Writes UTF-8 with CR LF line ends into a temporary file and renames it
     // over AFilename, so a failure leaves the old file intact.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace qlx::studio::test {
 namespace {
@@ -52,6 +53,7 @@ TEST_F(ConfigurationsTest, LoadsGoodFilesReportsBadOnesAndGoesOn)
     writeFile(QStringLiteral("unknown.config"), QByteArray(configurationXml("Unknown")).replace("TQLXMaxForceMeasurementEvaluation", "TFoo"));
     writeFile(QStringLiteral("notes.txt"), configurationXml("Text"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.config")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.config"))).constData(), 0600), 0);
 
     TQLXMeasurementConfigurations configurations(classRegister);
     configurations.LoadFromDirectory(directory());

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace qlx::studio::test {
 namespace {
@@ -134,6 +135,9 @@ TEST(XMLDocHelper, LoadingGivesNoneForMissingBrokenOrHugeFiles)
     }
     EXPECT_EQ(XMLDocHelper::CreateXMLDocumentFromFile(dir.filePath(QStringLiteral("missing"))), nullptr);
     EXPECT_EQ(XMLDocHelper::CreateXMLDocumentFromFile(dir.path()), nullptr) << "a folder";
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(XMLDocHelper::CreateXMLDocumentFromFile(pipe), nullptr) << "a pipe, without waiting for a writer";
 }
 
 } // namespace

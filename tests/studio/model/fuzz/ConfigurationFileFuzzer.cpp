@@ -7,6 +7,7 @@
 #include "studio/model/UQLXMeasurementConfiguration.h"
 #include "studio/model/UXMLDocHelper.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -26,9 +27,13 @@ const TClassRegister& classRegister()
     return registered;
 }
 
+// In memory where the system offers it: every accepted input is written
+// back, and a disk would make each write wait for its sync.
 const QTemporaryDir& workDir()
 {
-    static const QTemporaryDir dir;
+    static const QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                       ? QStringLiteral("/dev/shm/qlx-fuzz-XXXXXX")
+                                       : QDir::tempPath() + QStringLiteral("/qlx-fuzz-XXXXXX"));
     return dir;
 }
 
