@@ -16,10 +16,11 @@ public:
 
 class SystemClipboard final : public IClipboard {
 public:
+    // Without a GUI application object there is no clipboard to write to.
     void setText(const QString& text) override
     {
-        if (QClipboard* clipboard = QGuiApplication::clipboard())
-            clipboard->setText(text);
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            QGuiApplication::clipboard()->setText(text);
     }
 };
 

@@ -33,6 +33,14 @@ QPixmap graphWindow()
     return picture(window);
 }
 
+// Before the first curve: empty graph, the controls that need a curve disabled.
+QPixmap emptyGraphWindow()
+{
+    driver::TForm2 form;
+    driver::GraphWindow window(form);
+    return picture(window);
+}
+
 QPixmap graphWindowMenu()
 {
     driver::TForm2 form;
@@ -106,6 +114,7 @@ std::vector<Rendering> renderings()
 {
     return {
         {QStringLiteral("graph-window.png"), graphWindow},
+        {QStringLiteral("graph-window-empty.png"), emptyGraphWindow},
         {QStringLiteral("graph-window-menu.png"), graphWindowMenu},
         {QStringLiteral("hint-box.png"), hintBox},
         {QStringLiteral("xy-graph.png"), xyGraph},

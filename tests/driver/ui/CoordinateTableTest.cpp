@@ -31,6 +31,11 @@ struct BuildCase {
     const char* lastRow;
 };
 
+void PrintTo(const BuildCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class TableBuild : public ::testing::TestWithParam<BuildCase> {};
 
 TEST_P(TableBuild, RowsUpToOneStepBeyondTheSecondToLastPoint)

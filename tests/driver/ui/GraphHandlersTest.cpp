@@ -22,6 +22,11 @@ struct ArrowCase {
     const char* deflection;
 };
 
+void PrintTo(const ArrowCase& c, std::ostream* out)
+{
+    *out << c.from << (c.button == Button::Up ? " up" : " down");
+}
+
 class ReferenceLineArrows : public ::testing::TestWithParam<ArrowCase> {};
 
 TEST_P(ReferenceLineArrows, StepAndWrapAround)
@@ -105,6 +110,17 @@ TEST(CoordinateTable, MenuStepAndTheApiRequestTakenOnce)
     EXPECT_TRUE(g.form.fine.checked); // an API request leaves the menu alone
     g.form.xyClick();
     EXPECT_EQ(g.form.AdvStringGrid2.RowCount(), 21);
+
+    // A request made before there is a curve waits for the next build, also
+    // one started from the menu.
+    g.graphReady = false;
+    g.form.RequestCoordResolution(0);
+    g.form.xyClick();
+    EXPECT_TRUE(g.form.FCoordResolutionSet);
+    g.graphReady = true;
+    g.form.xyClick();
+    EXPECT_EQ(g.form.AdvStringGrid2.RowCount(), 5);
+    EXPECT_FALSE(g.form.FCoordResolutionSet);
 }
 
 TEST(CoordinateTable, ResolutionCodesOfTheApi)
@@ -122,6 +138,11 @@ struct CopyCase {
     void (TForm2::*item)();
     const char* clipboard;
 };
+
+void PrintTo(const CopyCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ClipboardCopies : public ::testing::TestWithParam<CopyCase> {};
 

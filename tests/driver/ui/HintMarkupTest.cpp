@@ -25,6 +25,11 @@ struct MarkupCase {
     std::vector<HintRun> runs;
 };
 
+void PrintTo(const MarkupCase& c, std::ostream* out)
+{
+    *out << c.line;
+}
+
 class HintMarkup : public ::testing::TestWithParam<MarkupCase> {};
 
 TEST_P(HintMarkup, SplitsALineIntoStyledRuns)
