@@ -8,6 +8,7 @@
 #include "driver/link/Transports.h"
 #include "driver/protocol/ControlState.h"
 #include "driver/settings/ConfigRecord.h"
+#include "driver/ui/DriverWindows.h"
 
 #include <QObject>
 #include <QTimer>
@@ -234,6 +235,71 @@ public:
     TCheckCalibrate* CheckCalibrate = nullptr;
     TForm4* ScaleCalibrate = nullptr;
     TForm13* EfmCalibrate = nullptr;
+
+    // ---- setup dialog handlers ------------------------------------------------
+    // The setting controls (driver/settings/SettingControls.cpp) and the
+    // dialog's buttons, menu, status bar and tray icon (driver/ui/SetupHandlers.cpp).
+    enum class ArrowButton { Up, Down };
+    enum class LampColour { None, ButtonFace, Lime, Blue, Red };
+    // How StatusBar1DrawPanel draws a panel: a lamp, an image of the image
+    // list (21 probe at top, 22 at bottom, 23 neither) or plain text.
+    struct PanelLook {
+        LampColour lamp = LampColour::None;
+        int image = -1;
+        bool lowered = false;
+    };
+    static constexpr int TrayCallbackMessage = 32868;
+    static constexpr int TrayLeftDoubleClick = 515;
+    static constexpr int TrayRightButtonUp = 517;
+
+    void TriggerScrollClick(ArrowButton button);
+    void ForwardScrollClick(ArrowButton button);
+    void ReverseScrollClick(ArrowButton button);
+    void MeasureSpeedScrollClick(ArrowButton button);
+    void MeasureDistanceScrollClick(ArrowButton button);
+    void UpDown1Click(ArrowButton button);
+    // A spin edit's buttons arm it and step its text; its change handler
+    // sends the text only when armed.
+    void SensitivityClickAdd();
+    void SensitivityClickSub();
+    void ResetThresholdClickAdd();
+    void ResetThresholdClickSub();
+    void SensitivityChange();
+    void ResetThresholdChange();
+    void TransparentButton2Click(); // re-load from the instrument
+    void TransparentButton3Click(); // save on the instrument
+    void TransparentButton4Click(); // close, asking about unsaved changes
+    void FormClose();               // the dialog is closing
+    void CannotEdit();
+
+    void SetupClick(); // emits setupRequested: QLXSetup runs the dialog
+    void ShowGraphClick();
+    void CheckLoadcellClick();
+    void TransparentButton1Click();
+    void Loadcell1Click();
+    void TransparentButton5Click();
+    void EFM1Click();
+    void TransparentButton6Click();
+    void CalibrateSCALE1Click();
+    void TransparentButton7Click();
+    void ShutDownClick();
+    PanelLook StatusBar1DrawPanel(int panel) const;
+    // The tray icon's mouse event (TrayLeftDoubleClick, TrayRightButtonUp).
+    void TrayCallback(int mouseEvent);
+
+    // The windows the handlers open; none in a driver without windows.
+    void SetWindows(IDriverWindows* windows) { windows_ = windows; }
+    IDriverWindows* Windows() const { return windows_; }
+
+    Q_SIGNAL void setupRequested();
+
+private:
+    void MarkSettingChanged(int bit);
+    void StepSpinEdit(TextControl& edit, bool& armed, bool up, int min, int max);
+    template <typename Wizard>
+    void RunWizard(Wizard& wizard, Wizard*& slot);
+
+    IDriverWindows* windows_ = nullptr;
 
 signals:
     // Something the dialogs show has changed.
