@@ -35,6 +35,9 @@ const QString BusyCycle = "The QLX could not execute the requested command,\rbec
 const QString StartupError = "An error occured during system intialing\nSwitch the QLX OFF and then ON.\n"
                              "If this message occur again, contact Quorvane or a representative";
 
+// Names the case in test output instead of its bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+
 class FaultMode : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(FaultMode, DriverKeepsWorking)

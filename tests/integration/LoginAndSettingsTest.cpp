@@ -18,6 +18,9 @@ struct ModelCase {
     bool newGeneration;
 };
 
+// Names the case in test output instead of its bytes.
+void PrintTo(const ModelCase& c, std::ostream* out) { *out << c.model; }
+
 class LoginAndSettings : public ::testing::TestWithParam<ModelCase> {};
 
 TEST_P(LoginAndSettings, FillsTheSetupStateAndIdentifiesTheInstrument)
@@ -126,6 +129,23 @@ TEST(LoginAndSettings, SettingCommandsChangeWhatTheNextReadReports)
     EXPECT_EQ(qlx.LoadVelocity.text, "8");
     EXPECT_EQ(qlx.TestDistance.text, "15.0");
     EXPECT_EQ(qlx.TestMass.text, "2000");
+    EXPECT_EQ(line.messages->count(), 0);
+}
+
+TEST(LoginAndSettings, SaveOnTheInstrumentReportsItsProgress)
+{
+    DriverOnSimulator line;
+    ASSERT_TRUE(line.start({})) << line.error.toStdString();
+    ASSERT_TRUE(line.settingsRead());
+    auto& qlx = *line.qlx;
+    qlx.FSavingSettings = true;
+    qlx.TransparentButton2.enabled = qlx.TransparentButton3.enabled = false;
+    qlx.SendCommand("Q");
+    ASSERT_TRUE(line.runUntil([&] { return !qlx.FSavingSettings; }));
+    EXPECT_FALSE(qlx.Gauge1.visible);
+    EXPECT_EQ(qlx.Gauge1.maxValue, 11);
+    EXPECT_TRUE(qlx.TransparentButton2.enabled);
+    EXPECT_TRUE(qlx.TransparentButton3.enabled);
     EXPECT_EQ(line.messages->count(), 0);
 }
 

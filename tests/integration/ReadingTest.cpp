@@ -43,6 +43,24 @@ TEST(Reading, ScaledCurveMatchesTheSimulatorsFruitAndSizeAndMassFollow)
     EXPECT_EQ(line.messages->count(), 0);
 }
 
+TEST(Reading, ScaleWeighsAndZeroes)
+{
+    DriverOnSimulator line;
+    ASSERT_TRUE(line.start({"--seed", "9"})) << line.error.toStdString();
+    ASSERT_TRUE(line.settingsRead());
+    auto& qlx = *line.qlx;
+    qlx.SendCommand("c");
+    ASSERT_TRUE(line.runUntil([&] { return qlx.FMassReady.load(); }));
+    EXPECT_NEAR(qlx.FMass, sim::ProfileFruits(*sim::findProfile("apple"), 9).fruit(0).mass, 0.051);
+
+    qlx.ZeroScalePending = true;
+    qlx.SendCommand("h");
+    ASSERT_TRUE(line.runUntil([&] { return !qlx.ZeroScalePending; }));
+    ASSERT_EQ(line.messages->count(), 1);
+    EXPECT_EQ(line.messages->shown().front().caption, "Procedure status");
+    EXPECT_EQ(line.messages->shown().front().text, "Zero completed on SCALE.");
+}
+
 TEST(Reading, PacedAtNineThousandSixHundredBaudWithRecordedSamples)
 {
     DriverOnSimulator line;

@@ -99,9 +99,16 @@ void Instrument::send(Millis at, std::string message, int job, std::function<voi
 
 int Instrument::beginJob(Activity activity)
 {
+    cancelJob(); // a new operation replaces whatever the instrument was doing
     activity_ = activity;
     job_ = ++lastJob_;
     return job_;
+}
+
+void Instrument::cancelJob()
+{
+    if (job_)
+        std::erase_if(steps_, [job = job_](const Step& step) { return step.job == job; });
 }
 
 void Instrument::endJob()
@@ -250,24 +257,15 @@ bool Instrument::refusedAsBusy(Millis now)
 
 void Instrument::stop(Millis now)
 {
-    switch (activity_) {
-    case Activity::Idle:
-    case Activity::Saving: // a save runs to its end
+    if (activity_ == Activity::Idle || activity_ == Activity::Saving) // a save runs to its end
         return;
-    case Activity::Reading: {
-        const int job = job_;
-        std::erase_if(steps_, [job](const Step& step) { return step.job == job; });
+    const bool probeMoving = activity_ == Activity::Reading;
+    cancelJob();
+    endJob();
+    if (probeMoving) { // back to the top
         send(now, status(StatusBit::Moving));
         send(now + delay(1000), status(StatusBit::Ready | StatusBit::Top));
-        break;
     }
-    default: {
-        const int job = job_;
-        std::erase_if(steps_, [job](const Step& step) { return step.job == job; });
-        break;
-    }
-    }
-    endJob();
 }
 
 void Instrument::arm(char kind, Millis now)
@@ -281,7 +279,6 @@ void Instrument::arm(char kind, Millis now)
 
 void Instrument::startReading(Millis now)
 {
-    std::erase_if(steps_, [job = job_](const Step& step) { return step.job == job; });
     const int job = beginJob(Activity::Reading);
     const ReadingPlan plan = readingPlan(settings_);
     Reading reading = fruits_->measure(plan, fruitIndex_);

@@ -84,6 +84,7 @@ private:
     void finishReading(Millis now);
 
     int beginJob(Activity activity);
+    void cancelJob(); // drops the messages the current operation has yet to send
     void endJob();
     void send(Millis at, std::string message, int job = 0, std::function<void(Millis)> then = {});
     Millis delay(Millis realMillis) const { return behaviour_.realTiming ? realMillis : 0; }

@@ -101,9 +101,10 @@ bool InstrumentSettings::preset(char letter, std::string_view text)
     case 'M': return setTextInRange(maxLoad, text, 1, 1e6);
     case 'p': return setInRange(maxDistance, text, 1, 1000);
     case 'g': gradient = text; return !text.empty();
-    case 'H': return setTextInRange(firmnessRatio, text, 1e-3, 1e9);
+    // The ratios bound how many raw units a reading spans: 0.001 to 1 mm a step.
+    case 'H': return setTextInRange(firmnessRatio, text, 1, 1e6);
     case 'F': return setTextInRange(frequency, text, 1e-3, 1e9);
-    case 'R': return setTextInRange(stepRatio, text, 1e-3, 1e9);
+    case 'R': return setTextInRange(stepRatio, text, 10, 1e5);
     case 'w': return setTextInRange(weightRatio, text, 0, 1e18);
     case 'V': version = text; return decimalNumber(text).has_value();
     case 'I': identification = text; return true;

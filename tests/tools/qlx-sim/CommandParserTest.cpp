@@ -15,6 +15,9 @@ struct Case {
     int dropped = 0;
 };
 
+// Names the case in test output instead of its bytes.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 class CommandStream : public ::testing::TestWithParam<Case> {};
 
 // The driver writes one command at a time, but the line delivers them in any

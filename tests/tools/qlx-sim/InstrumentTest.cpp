@@ -270,6 +270,9 @@ TEST(Instrument, CheckFeedReportsTheWeightUntilStopped)
         EXPECT_EQ(message.front(), ' '); // right-aligned like the display
         EXPECT_NEAR(std::strtod(message.c_str(), nullptr), 1000.0, 10.0);
     }
+    // Starting the feed again replaces it instead of adding a second one.
+    EXPECT_EQ(bench.send("X").size(), 1u);
+    EXPECT_EQ(bench.advance(1000).size(), 5u);
     bench.send("o");
     EXPECT_EQ(bench.advance(1000), Messages{});
 }

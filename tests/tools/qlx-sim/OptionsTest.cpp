@@ -50,7 +50,7 @@ TEST(Options, ReadsEveryKindOfOption)
 TEST(Options, RejectsWhatTheInstrumentCannotBe)
 {
     const std::vector<std::vector<std::string>> bad{
-        {"--trigger", "0"},   {"--trigger", "abc"}, {"--model", "x"},     {"--step-ratio", "0"},
+        {"--trigger", "0"},   {"--trigger", "abc"}, {"--model", "x"},     {"--step-ratio", "0"},  {"--step-ratio", "1e9"},
         {"--fruit", "plum"},  {"--fault", "nope"},  {"--pacing", "slow"}, {"--after-r", "q"},
         {"--start", "later"}, {"--seed", "-1"},     {"--trigger"},        {"--colour", "red"},
         {"stray"},
