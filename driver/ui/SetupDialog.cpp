@@ -38,7 +38,7 @@ void styleDisplay(QLabel* label, DisplayStyle style)
     if (style == DisplayStyle::ShownOnly) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     } else {
-        label->setFrameStyle(style == DisplayStyle::Changeable ? QFrame::Panel | QFrame::Sunken
+        label->setFrameStyle(style == DisplayStyle::Changeable ? QFrame::StyledPanel | QFrame::Sunken
                                                               : QFrame::Box | QFrame::Plain);
         label->setAutoFillBackground(true);
         colors.setColor(QPalette::Window, Qt::white);
@@ -75,7 +75,7 @@ SetupDialog::SetupDialog(TQLX32& driver, QWidget* parent)
     auto* panels = new QHBoxLayout;
     panels->setSpacing(8);
     panels->addWidget(buildSettingsPanel(), 0, Qt::AlignTop);
-    panels->addWidget(buildButtonPanel(), 1);
+    panels->addWidget(buildButtonPanel());
     layout->addLayout(panels, 1);
     layout->addWidget(buildFoot());
     StatusBar1 = new SetupStatusBar(driver_, this);
@@ -249,6 +249,7 @@ FlatButton* SetupDialog::button(const QString& name, const TextControl& state, s
 QWidget* SetupDialog::buildButtonPanel()
 {
     auto* panel = new QWidget(this);
+    panel->setFixedWidth(std::max(150, fontMetrics().horizontalAdvance(QStringLiteral("Verify Probe Calibration")) + 30));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -299,6 +300,7 @@ QWidget* SetupDialog::buildButtonPanel()
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setMinimumHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
+    Memo1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored); // fills what the settings leave
     layout->addWidget(Memo1, 1);
     return panel;
 }
@@ -310,6 +312,7 @@ QWidget* SetupDialog::buildFoot()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(4);
+    layout->setColumnStretch(0, 1);
 
     // The three lines are one sentence: the box wraps them as one paragraph,
     // so that the bold "Save configuration on QLX" spans its line break.
@@ -324,7 +327,7 @@ QWidget* SetupDialog::buildFoot()
     bold.setBold(true);
     close->setFont(bold);
     close->setWordWrap(false);
-    close->setMinimumWidth(90);
+    close->setFixedWidth(100);
     layout->addWidget(close, 0, 1, Qt::AlignVCenter);
 
     Label3 = new QLabel;

@@ -4,12 +4,16 @@
 #include "driver/ui/SetupPictures.h"
 
 #include <QPainter>
-#include <numeric>
 
 namespace qlx::driver {
 namespace {
 
 constexpr int Gap = 2; // between panels
+
+// The widest texts the five text panels show; a panel is never narrower.
+const std::array<QString, 5> WidestTexts{QStringLiteral("000.000 kg"), QStringLiteral("000.00 mm"),
+                                         QStringLiteral("00000 gram"), QStringLiteral("RS232"),
+                                         QStringLiteral("0000")};
 
 QColor lampColour(TQLX32::LampColour lamp, const QPalette& palette)
 {
@@ -29,9 +33,19 @@ SetupStatusBar::SetupStatusBar(const TQLX32& driver, QWidget* parent) : QWidget(
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+int SetupStatusBar::panelWidth(int panel) const
+{
+    const int own = PanelWidths[std::size_t(panel)];
+    if (panel >= int(WidestTexts.size()))
+        return own;
+    return std::max(own, fontMetrics().horizontalAdvance(WidestTexts[std::size_t(panel)]) + 10);
+}
+
 QSize SetupStatusBar::sizeHint() const
 {
-    const int width = std::accumulate(PanelWidths.begin(), PanelWidths.end(), 0) + Gap * int(PanelWidths.size());
+    int width = 0;
+    for (int panel = 0; panel < int(PanelWidths.size()); ++panel)
+        width += panelWidth(panel) + Gap;
     return {width, std::max(fontMetrics().height() + 8, 22)};
 }
 
@@ -39,8 +53,8 @@ QRect SetupStatusBar::panelRect(int panel) const
 {
     int x = 0;
     for (int i = 0; i < panel; ++i)
-        x += PanelWidths[std::size_t(i)] + Gap;
-    return {x, 2, PanelWidths[std::size_t(panel)], height() - 3};
+        x += panelWidth(i) + Gap;
+    return {x, 2, panelWidth(panel), height() - 3};
 }
 
 void SetupStatusBar::drawBevel(QPainter& painter, const QRect& rect, bool lowered) const

@@ -19,6 +19,8 @@ public:
 
     explicit SetupStatusBar(const TQLX32& driver, QWidget* parent = nullptr);
 
+    // The panel's width: its own, or wider when the font needs it.
+    int panelWidth(int panel) const;
     QRect panelRect(int panel) const;
     QSize sizeHint() const override;
 

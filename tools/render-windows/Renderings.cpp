@@ -6,6 +6,7 @@
 #include "driver/ui/controls/HintBox.h"
 #include "driver/ui/controls/XYGraph.h"
 #include "tools/render-windows/SampleCurve.h"
+#include "tools/render-windows/SetupRenderings.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -112,7 +113,7 @@ QPixmap flatButtons()
 
 std::vector<Rendering> renderings()
 {
-    return {
+    std::vector<Rendering> all{
         {QStringLiteral("graph-window.png"), graphWindow},
         {QStringLiteral("graph-window-empty.png"), emptyGraphWindow},
         {QStringLiteral("graph-window-menu.png"), graphWindowMenu},
@@ -120,6 +121,9 @@ std::vector<Rendering> renderings()
         {QStringLiteral("xy-graph.png"), xyGraph},
         {QStringLiteral("flat-buttons.png"), flatButtons},
     };
+    for (Rendering& setup : setupRenderings())
+        all.push_back(std::move(setup));
+    return all;
 }
 
 } // namespace qlx::render

@@ -48,7 +48,7 @@ CheckCalibrateDialog::CheckCalibrateDialog(TQLX32& driver, TCheckCalibrate& wiza
     Label1 = new ClickableLabel([this, &w] { forward([&w] { w.Label1Click(); }); });
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Label1->setAutoFillBackground(true);
     Label1->setCursor(Qt::PointingHandCursor);
     QFont large = Label1->font();

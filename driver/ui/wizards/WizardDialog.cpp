@@ -104,7 +104,7 @@ QLabel* WizardDialog::addMassRow(QVBoxLayout* own, MassField& field)
     row->addStretch(1);
     auto* display = new QLabel;
     display->setObjectName(QStringLiteral("SpinEdit1"));
-    display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    display->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     display->setAutoFillBackground(true);
     QPalette white = display->palette();
     white.setColor(QPalette::Window, Qt::white);

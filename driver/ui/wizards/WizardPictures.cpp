@@ -125,8 +125,15 @@ void scale(QPainter& p, bool withWeight)
     p.drawText(QRectF(64, 160, 48, 20), Qt::AlignRight | Qt::AlignVCenter, withWeight ? QStringLiteral("---") : QStringLiteral("0"));
     if (withWeight)
         weight(p, QRectF(74, 76, 72, 50), QStringLiteral("g"));
-    else
-        arrow(p, QPointF(150, 60), QPointF(190, 30)); // take everything off
+    else { // the fruit comes off the platform
+        p.setPen(QPen(DarkSteel, 1.2, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(88, 90, 44, 36));
+        p.setPen(QPen(Ink, 1.2));
+        p.setBrush(QColor(214, 72, 44));
+        p.drawEllipse(QRectF(150, 14, 44, 36));
+        arrow(p, QPointF(124, 86), QPointF(154, 52));
+    }
 }
 
 // The EFM calibration disk from the side: the 50 mm part below the 20 mm
@@ -192,6 +199,8 @@ QPixmap wizardPicture(WizardPicture picture)
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    p.save();
+    p.translate(0, WizardLabelBand);
 
     switch (picture) {
     case WizardPicture::CalibrationWeight:
@@ -203,8 +212,8 @@ QPixmap wizardPicture(WizardPicture picture)
     case WizardPicture::RemoveProbeAssembly:
         instrument(p);
         probeAssembly(p, QPointF(84, 48), false, false, true); // where it was
-        probeAssembly(p, QPointF(36, 92), false, true);
-        arrow(p, QPointF(110, 90), QPointF(78, 110));
+        probeAssembly(p, QPointF(16, 78), false, true);
+        arrow(p, QPointF(98, 104), QPointF(72, 110));
         break;
     case WizardPicture::ProbeUpsideDown:
         supportPad(p);
@@ -245,6 +254,7 @@ QPixmap wizardPicture(WizardPicture picture)
         checkMark(p, QPointF(110, 105), 56);
         break;
     }
+    p.restore();
     p.setPen(QPen(QColor(160, 160, 160), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));

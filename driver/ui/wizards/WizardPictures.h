@@ -24,6 +24,8 @@ enum class WizardPicture {
 QPixmap wizardPicture(WizardPicture picture);
 
 constexpr int WizardPictureWidth = 220;
-constexpr int WizardPictureHeight = 210;
+constexpr int WizardPictureHeight = 260;
+// The drawing sits below this band, which the step's labels cover.
+constexpr int WizardLabelBand = 50;
 
 } // namespace qlx::driver
