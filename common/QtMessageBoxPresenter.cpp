@@ -2,13 +2,20 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 
 namespace qlx {
 
 MessageAnswer QtMessageBoxPresenter::present(const UserMessage& message)
 {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return firstButton(message.buttons); // no widgets to show a box with
+    // Nobody could press a button without widgets, on an offscreen screen or
+    // outside the application's thread: tell standard error and go on.
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    const QString platform = app ? QGuiApplication::platformName() : QString();
+    if (!app || platform == "offscreen" || platform == "minimal" || QThread::currentThread() != app->thread()) {
+        qWarning().noquote() << message.caption << ":" << message.text;
+        return firstButton(message.buttons);
+    }
 
     QMessageBox box;
     box.setWindowTitle(message.caption);

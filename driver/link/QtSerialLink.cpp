@@ -54,6 +54,8 @@ bool QtSerialLink::open(const QString& deviceName)
 
 void QtSerialLink::close()
 {
+    if (port_.isOpen())
+        port_.flush(); // a last command ("ou") must leave before the port closes
     port_.close();
 }
 
