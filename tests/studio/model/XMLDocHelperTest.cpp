@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -75,6 +76,14 @@ TEST(XMLDocHelper, SavedFileKeepsLineBreaksAndDropsWhatXmlCannotHold)
 
     const QByteArray bytes = readFile(path);
     EXPECT_EQ(bytes, QByteArray("<?xml version=\"1.0\"?>\r\n<Root T=\"a&#13;&#10;b&#10;c&#09;de\" />\r\n"));
+    QXmlStreamReader strict(bytes); // a second, strict XML 1.0 reader
+    while (!strict.atEnd()) {
+        if (strict.readNext() == QXmlStreamReader::StartElement) {
+            EXPECT_EQ(strict.attributes().value(QStringLiteral("T")), QStringLiteral("a\r\nb\nc\tde"));
+        }
+    }
+    EXPECT_FALSE(strict.hasError()) << strict.errorString().toStdString();
+
     auto loaded = XMLDocHelper::CreateXMLDocumentFromFile(path);
     ASSERT_TRUE(loaded);
     QString value;

@@ -1,6 +1,7 @@
 // Arbitrary bytes as a configuration file: loading either fails with a
-// message or gives a configuration that survives a write and a second load
-// unchanged. Any crash, leak, hang or difference is a finding.
+// message or gives a configuration that is written as well-formed XML and
+// survives a second load unchanged. Any crash, leak, hang or difference is a
+// finding.
 
 #include "studio/model/QLXError.h"
 #include "studio/model/UClassRegister.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <cstdint>
 #include <cstdlib>
 
@@ -41,6 +43,18 @@ void expect(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+// Checked with Qt's strict XML 1.0 reader as well, so that what we write is
+// readable by other tools, not only by pugixml.
+void expectWellFormed(const QString& path)
+{
+    QFile file(path);
+    expect(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd())
+        reader.readNext();
+    expect(!reader.hasError());
 }
 
 void expectSameAfterWriting(const TQLXMeasurementConfiguration& loaded, const TQLXMeasurementConfiguration& reloaded)
@@ -77,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     loaded->WriteToFile(output);
+    expectWellFormed(output);
     expectSameAfterWriting(*loaded, *TQLXMeasurementConfiguration::LoadFromFile(output, classRegister()));
     return 0;
 }
