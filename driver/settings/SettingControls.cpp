@@ -8,6 +8,7 @@
 #include "driver/settings/SettingRules.h"
 
 #include <cmath>
+#include <functional>
 
 namespace qlx::driver {
 namespace {
@@ -29,6 +30,18 @@ int displayedValue(const TextControl& display, const UpDownControl& arrows)
     return ok ? value : (text.isEmpty() ? arrows.position : integerValue(text));
 }
 
+// One arrow step on a display: the new value is shown and mirrored by the arrows.
+int stepDisplay(TextControl& display, UpDownControl& arrows, Button button, int step, int min, int max,
+                const std::function<int(int)>& limit = {})
+{
+    int v = steppedValue(displayedValue(display, arrows), button == Button::Up, step, min, max);
+    if (limit)
+        v = limit(v);
+    display.text = QString::number(v);
+    arrows.setPosition(v);
+    return v;
+}
+
 } // namespace
 
 void TQLX32::MarkSettingChanged(int bit)
@@ -45,19 +58,17 @@ void TQLX32::MarkSettingChanged(int bit)
 
 void TQLX32::TriggerScrollClick(ArrowButton button)
 {
-    const int v = steppedValue(displayedValue(LoadThres, TriggerScroll), button == Button::Up, 10, 50, 300);
-    LoadThres.text = QString::number(v);
-    TriggerScroll.setPosition(v);
+    const int v = stepDisplay(LoadThres, TriggerScroll, button, 10, 50, 300);
     SendCommand("o" + number(v) + "T");
     MarkSettingChanged(TriggerThresholdBit);
 }
 
 void TQLX32::ForwardScrollClick(ArrowButton button)
 {
-    int v = steppedValue(displayedValue(MaxVel, ForwardScroll), button == Button::Up, 1, 5, 30);
-    v = std::max(v, integerValue(LoadVelocity.text)); // never below the measure speed
-    MaxVel.text = QString::number(v);
-    ForwardScroll.setPosition(v);
+    // Never below the measure speed.
+    const int measure = integerValue(LoadVelocity.text);
+    const int v =
+        stepDisplay(MaxVel, ForwardScroll, button, 1, 5, 30, [measure](int s) { return std::max(s, measure); });
     SendCommand("o");
     SendCommand(number(v) + "m");
     MarkSettingChanged(ForwardSpeedBit);
@@ -65,21 +76,17 @@ void TQLX32::ForwardScrollClick(ArrowButton button)
 
 void TQLX32::ReverseScrollClick(ArrowButton button)
 {
-    const int v = steppedValue(displayedValue(ReverseSpeed, ReverseScroll), button == Button::Up, 1, 10, 40);
-    ReverseSpeed.text = QString::number(v);
-    ReverseScroll.setPosition(v);
+    const int v = stepDisplay(ReverseSpeed, ReverseScroll, button, 1, 10, 40);
     SendCommand("o" + number(v) + "y");
     MarkSettingChanged(ReverseSpeedBit);
 }
 
 void TQLX32::MeasureSpeedScrollClick(ArrowButton button)
 {
-    int v = steppedValue(displayedValue(LoadVelocity, MeasureSpeedScroll), button == Button::Up, 1, 5, 20);
+    // Never above the forward speed, when there is one to compare with.
     const int forward = integerValue(MaxVel.text);
-    if (forward > 0)
-        v = std::min(v, forward); // never above the forward speed
-    LoadVelocity.text = QString::number(v);
-    MeasureSpeedScroll.setPosition(v);
+    const int v = stepDisplay(LoadVelocity, MeasureSpeedScroll, button, 1, 5, 20,
+                              [forward](int s) { return forward > 0 ? std::min(s, forward) : s; });
     SendCommand(number(v) + "n");
     MarkSettingChanged(MeasureSpeedBit);
 }
@@ -99,9 +106,7 @@ void TQLX32::MeasureDistanceScrollClick(ArrowButton button)
 
 void TQLX32::UpDown1Click(ArrowButton button)
 {
-    const int v = steppedValue(displayedValue(ReverseInc, UpDown1), button == Button::Up, 1, 5, 20);
-    ReverseInc.text = QString::number(v);
-    UpDown1.setPosition(v);
+    const int v = stepDisplay(ReverseInc, UpDown1, button, 1, 5, 20);
     SendCommand(number(v));
     SendCommand("i");
     MarkSettingChanged(ReverseIncrementBit);

@@ -1,6 +1,7 @@
 #include "driver/ui/wizards/AutoCalibrateDialog.h"
 
 #include "driver/ui/CalibrationWizards.h"
+#include "driver/ui/wizards/ProbePages.h"
 
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -20,22 +21,9 @@ AutoCalibrateDialog::AutoCalibrateDialog(TQLX32& driver, TAutoCalibrate& wizard,
                                  {{QStringLiteral("Continue"), [&w] { w.ContinueClick(); }}}});
     addMassRow(mass, w.SpinEdit1);
 
-    addPage({QStringLiteral("TabSheet1"), WizardPicture::RemoveProbeAssembly,
-             {QStringLiteral("Release both thumb screws and remove probe assembly")},
-             {QStringLiteral("<b>Step 1</b>"), QString(),
-              QStringLiteral("Remove all objects from the probe and the sample table."),
-              QStringLiteral("Release the two thumb screws and remove the probe assembly."), QString(),
-              QStringLiteral("When you click <b>Next >></b> the load cell carriage retracts to its top position.")},
-             {{QStringLiteral("Next >>"), [&w] { w.Step1NextClick(); }}}});
+    addPage(removeProbePage([&w] { w.Step1NextClick(); }));
 
-    addPage({QStringLiteral("TabSheet2"), WizardPicture::ProbeUpsideDown,
-             {QStringLiteral("Fit calibration interface if necessary"), QStringLiteral("Place load cell upside down")},
-             {QStringLiteral("<b>Step 2</b>"), QString(),
-              QStringLiteral("Place the probe assembly on the support pad with the probe pointing upwards."),
-              QStringLiteral("If the calibration weight does not fit over the probe, fit the calibration "
-                             "interface on the probe."),
-              QString(), QStringLiteral("<u>Do not touch the instrument</u> during the calibration.")},
-             {{QStringLiteral("Next >>"), [&w] { w.Step2NextClick(); }}}});
+    addPage(probeUpsideDownPage(QStringLiteral("calibration"), [&w] { w.Step2NextClick(); }));
 
     QVBoxLayout* weigh = addPage(
         {QStringLiteral("TabSheet3"), WizardPicture::WeightOnProbeTip,

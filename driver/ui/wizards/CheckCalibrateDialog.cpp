@@ -1,6 +1,7 @@
 #include "driver/ui/wizards/CheckCalibrateDialog.h"
 
 #include "driver/ui/CalibrationWizards.h"
+#include "driver/ui/wizards/ProbePages.h"
 #include "driver/ui/ClickableLabel.h"
 
 #include <QVBoxLayout>
@@ -12,22 +13,9 @@ CheckCalibrateDialog::CheckCalibrateDialog(TQLX32& driver, TCheckCalibrate& wiza
 {
     setObjectName(QStringLiteral("CheckCalibrate"));
     TCheckCalibrate& w = wizard_;
-    addPage({QStringLiteral("TabSheet1"), WizardPicture::RemoveProbeAssembly,
-             {QStringLiteral("Release both thumb screws and remove probe assembly")},
-             {QStringLiteral("<b>Step 1</b>"), QString(),
-              QStringLiteral("Remove all objects from the probe and the sample table."),
-              QStringLiteral("Release the two thumb screws and remove the probe assembly."), QString(),
-              QStringLiteral("When you click <b>Next >></b> the load cell carriage retracts to its top position.")},
-             {{QStringLiteral("Next >>"), [&w] { w.Step1NextClick(); }}}});
+    addPage(removeProbePage([&w] { w.Step1NextClick(); }));
 
-    addPage({QStringLiteral("TabSheet2"), WizardPicture::ProbeUpsideDown,
-             {QStringLiteral("Fit calibration interface if necessary"), QStringLiteral("Place load cell upside down")},
-             {QStringLiteral("<b>Step 2</b>"), QString(),
-              QStringLiteral("Place the probe assembly on the support pad with the probe pointing upwards."),
-              QStringLiteral("If the calibration weight does not fit over the probe, fit the calibration "
-                             "interface on the probe."),
-              QString(), QStringLiteral("<u>Do not touch the instrument</u> during the check.")},
-             {{QStringLiteral("Next >>"), [&w] { w.Step2NextClick(); }}}});
+    addPage(probeUpsideDownPage(QStringLiteral("check"), [&w] { w.Step2NextClick(); }));
 
     QVBoxLayout* reading = addPage(
         {QStringLiteral("TabSheet3"), WizardPicture::WeightOnProbeTip,

@@ -32,9 +32,6 @@ public:
     // The page's widget, for tests and renderings.
     QWidget* page(const QString& name) const;
 
-protected:
-    WizardDialog(TQLX32& driver, WizardState& state, const QString& caption, QWidget* parent);
-
     struct PageButton {
         QString caption;
         std::function<void()> click;
@@ -46,6 +43,10 @@ protected:
         QStringList instructions;  // hint box lines
         std::vector<PageButton> buttons;
     };
+
+
+protected:
+    WizardDialog(TQLX32& driver, WizardState& state, const QString& caption, QWidget* parent);
 
     // Adds a page; the returned layout sits between the instructions and
     // the buttons, for a page's own controls.
