@@ -15,7 +15,7 @@ struct FaultName {
 const std::array<FaultName, 11> Switches{{
     {"silence", &Faults::silence, "answer nothing at all"},
     {"no-login", &Faults::noLogin, "never acknowledge the login"},
-    {"startup-error", &Faults::startupError, "send the start-up error \"9#\" before the login acknowledgement"},
+    {"startup-error", &Faults::startupError, "send \"9#\" (start-up error) before the login acknowledgement"},
     {"bottom-limit", &Faults::bottomLimit, "end the first reading part-way with \"X#\" (bottom limit)"},
     {"overload", &Faults::overload, "report \"O#\" (overload) part-way through the first reading"},
     {"overlong", &Faults::overlong, "send 700 bytes without \"#\" before the first reading"},

@@ -15,7 +15,7 @@ struct SettingOption {
 };
 
 const std::array<SettingOption, 18> SettingOptions{{
-    {"model", 'V', "generation.model reported by \"?V\" (7.21: with a scale; 5.2: without)"},
+    {"model", 'V', "\"?V\": 7.21 has a scale, 5.2 has none"},
     {"calibration-weight", 'E', "gram"},
     {"max-load", 'M', "gram; a reading stops with \"O#\" above it"},
     {"trigger", 'T', "trigger threshold, gram"},
@@ -25,9 +25,9 @@ const std::array<SettingOption, 18> SettingOptions{{
     {"distance", 'q', "measure distance in tenths of a millimetre"},
     {"max-distance", 'p', "mm of probe travel to the bottom limit"},
     {"gradient", 'g', "text"},
-    {"firmness-ratio", 'H', "gram = raw force x ratio x 0.001; 1 to 1000000"},
+    {"firmness-ratio", 'H', "g a raw unit = ratio x 0.001; 1 to 1e6"},
     {"frequency", 'F', "Hz"},
-    {"step-ratio", 'R', "mm = raw deflection / (ratio x 0.01); 10 to 100000"},
+    {"step-ratio", 'R', "mm a raw step = 1 / (ratio x 0.01); 10 to 1e5"},
     {"weight-ratio", 'w', "scale weight ratio"},
     {"sensitivity", 'd', "scale sensitivity, 1 to 10"},
     {"reset-threshold", 'e', "scale reset threshold, gram"},
@@ -140,7 +140,8 @@ std::string helpText()
         "terminal's device path as its first line and serves the wire protocol\n"
         "until it is stopped (Ctrl-C) or the PC sends \"ou\". Point the driver at it:\n"
         "\n"
-        "  QLX_SERIAL_PORTS=$(path printed) QLXStudio   and pick that port in SETUP\n"
+        "  export QLX_SERIAL_PORTS=<the path>   before starting the workbench,\n"
+        "                                       then pick that port under SETUP\n"
         "\n"
         "Line and control:\n"
         "  --link PATH           also make PATH a symbolic link to the terminal\n"
