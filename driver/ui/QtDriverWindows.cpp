@@ -34,9 +34,7 @@ SetupDialog& QtDriverWindows::setupDialog()
 
 void QtDriverWindows::showSetupDialogModal()
 {
-    SetupDialog& dialog = setupDialog();
-    dialog.refresh();
-    dialog.exec();
+    setupDialog().exec();
 }
 
 void QtDriverWindows::closeSetupDialog()

@@ -83,7 +83,11 @@ SetupDialog::SetupDialog(TQLX32& driver, QWidget* parent)
 
     refresh();
     setFixedSize(sizeHint().expandedTo(QSize(365, 531)));
-    connect(&driver_, &TQLX32::stateChanged, this, &SetupDialog::refresh);
+    // Every decoded message signals a change; a hidden dialog catches up when shown.
+    connect(&driver_, &TQLX32::stateChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
 }
 
 QWidget* SetupDialog::arrowPair(const QString& name, std::function<void()> up, std::function<void()> down)
@@ -397,6 +401,12 @@ void SetupDialog::refresh()
     Label3->setToolTip(path);
     Label3->setText(elidedPath(Label3, path, std::max(100, width() - 20)));
     StatusBar1->update();
+}
+
+void SetupDialog::showEvent(QShowEvent* event)
+{
+    refresh();
+    QDialog::showEvent(event);
 }
 
 void SetupDialog::done(int result)

@@ -36,6 +36,7 @@ public:
     static const QStringList HintLines;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     // Every way of closing (Close, Escape, the title bar) asks the driver first.
     void done(int result) override;
 

@@ -69,10 +69,18 @@ void SetupTrayIcon::refresh()
     applyState(Loadcell1, driver_.Loadcell1);
     applyState(CalibrateSCALE1, driver_.CalibrateSCALE1);
 
+    // Every decoded message signals a change: the picture is drawn only
+    // when the link state it shows has changed.
     const TrayIconState& state = driver_.TrayIcon;
-    icon_->setIcon(trayPicture(state.picture));
-    icon_->setToolTip(state.tip);
-    icon_->setVisible(state.added && QSystemTrayIcon::isSystemTrayAvailable());
+    if (!shownPicture_ || *shownPicture_ != state.picture) {
+        icon_->setIcon(trayPicture(state.picture));
+        shownPicture_ = state.picture;
+    }
+    if (icon_->toolTip() != state.tip)
+        icon_->setToolTip(state.tip);
+    const bool visible = state.added && QSystemTrayIcon::isSystemTrayAvailable();
+    if (icon_->isVisible() != visible)
+        icon_->setVisible(visible);
 }
 
 void SetupTrayIcon::popup(const QPoint& at)

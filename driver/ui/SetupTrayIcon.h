@@ -4,8 +4,11 @@
 // pop-up menu forwards to the driver's menu handlers. Without a notification
 // area the icon stays hidden and the driver works all the same.
 
+#include "driver/protocol/ControlState.h"
+
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -39,6 +42,7 @@ private:
     QAction* EFM1 = nullptr;
     QAction* Loadcell1 = nullptr;
     QAction* CalibrateSCALE1 = nullptr;
+    std::optional<TrayIconState::Picture> shownPicture_;
 };
 
 } // namespace qlx::driver
