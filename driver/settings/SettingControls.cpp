@@ -217,7 +217,8 @@ void TQLX32::FormClose()
     if (FPortChosen && !Config.write(ConfigPath))
         showMessage(QStringLiteral("Error on exit from QLX interface"),
                     QStringLiteral("Could not SAVE the configuration file:\n") + ConfigPath
-                        + QStringLiteral("\n\nIMPORTANT NOTE:\nEnsure that the path exists and is NOT write protected."));
+                        + QStringLiteral("\n\nIMPORTANT NOTE:\nEnsure that the path exists and is NOT write "
+                                         "protected."));
 }
 
 void TQLX32::CannotEdit()

@@ -253,7 +253,8 @@ FlatButton* SetupDialog::button(const QString& name, const TextControl& state, s
 QWidget* SetupDialog::buildButtonPanel()
 {
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(std::max(150, fontMetrics().horizontalAdvance(QStringLiteral("Verify Probe Calibration")) + 30));
+    const int widest = fontMetrics().horizontalAdvance(QStringLiteral("Verify Probe Calibration"));
+    panel->setFixedWidth(std::max(150, widest + 30));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);

@@ -21,20 +21,21 @@ SetupTrayIcon::SetupTrayIcon(TQLX32& driver, QObject* parent)
     : QObject(parent), driver_(driver), icon_(new QSystemTrayIcon(this)), PopupMenu1(std::make_unique<QMenu>())
 {
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Setup = item(PopupMenu1.get(), QStringLiteral("Setup"), QStringLiteral("QLX &Setup"), &TQLX32::SetupClick);
+    Setup = item(PopupMenu1.get(), QStringLiteral("Setup"), QStringLiteral("QLX &Setup"),
+                 [this] { driver_.SetupClick(); });
     ShowGraph = item(PopupMenu1.get(), QStringLiteral("ShowGraph"), QStringLiteral("&Graph Visible"),
-                     &TQLX32::ShowGraphClick);
+                     [this] { driver_.ShowGraphClick(); });
     PopupMenu1->addSeparator();
     Calibrate = PopupMenu1->addMenu(QStringLiteral("Calibration"));
     Calibrate->setObjectName(QStringLiteral("Calibrate"));
     CheckLoadcell = item(Calibrate, QStringLiteral("CheckLoadcell"), QStringLiteral("Verify Probe Calibration"),
-                         &TQLX32::CheckLoadcellClick);
+                         [this] { driver_.CheckLoadcellClick(); });
     Calibrate->addSeparator();
-    EFM1 = item(Calibrate, QStringLiteral("EFM1"), QStringLiteral("Calibrate EFM"), &TQLX32::EFM1Click);
+    EFM1 = item(Calibrate, QStringLiteral("EFM1"), QStringLiteral("Calibrate EFM"), [this] { driver_.EFM1Click(); });
     Loadcell1 = item(Calibrate, QStringLiteral("Loadcell1"), QStringLiteral("Calibrate Probe"),
-                     &TQLX32::Loadcell1Click);
+                     [this] { driver_.Loadcell1Click(); });
     CalibrateSCALE1 = item(Calibrate, QStringLiteral("CalibrateSCALE1"), QStringLiteral("Calibrate SCALE"),
-                           &TQLX32::CalibrateSCALE1Click);
+                           [this] { driver_.CalibrateSCALE1Click(); });
 
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
@@ -48,13 +49,13 @@ SetupTrayIcon::SetupTrayIcon(TQLX32& driver, QObject* parent)
 
 SetupTrayIcon::~SetupTrayIcon() = default;
 
-QAction* SetupTrayIcon::item(QMenu* menu, const QString& name, const QString& caption, void (TQLX32::*handler)())
+QAction* SetupTrayIcon::item(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     // Queued: a wizard opened from the menu runs its modal loop after the
     // menu has closed.
-    connect(action, &QAction::triggered, this, [this, handler] { (driver_.*handler)(); }, Qt::QueuedConnection);
+    connect(action, &QAction::triggered, this, std::move(handler), Qt::QueuedConnection);
     return action;
 }
 

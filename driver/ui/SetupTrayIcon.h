@@ -7,6 +7,7 @@
 #include "driver/protocol/ControlState.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,7 +31,7 @@ public:
     QSystemTrayIcon* icon() const { return icon_; }
 
 private:
-    QAction* item(QMenu* menu, const QString& name, const QString& caption, void (TQLX32::*handler)());
+    QAction* item(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler);
 
     TQLX32& driver_;
     QSystemTrayIcon* icon_ = nullptr;

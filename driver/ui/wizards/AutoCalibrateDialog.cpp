@@ -28,7 +28,8 @@ AutoCalibrateDialog::AutoCalibrateDialog(TQLX32& driver, TAutoCalibrate& wizard,
     QVBoxLayout* weigh = addPage(
         {QStringLiteral("TabSheet3"), WizardPicture::WeightOnProbeTip,
          {QStringLiteral("Position calibration weight on tip of probe")},
-         {QStringLiteral("<b>Step 3</b>"), QString(), QStringLiteral("The QLX beeps three times. Wait for the last beep."),
+         {QStringLiteral("<b>Step 3</b>"), QString(),
+          QStringLiteral("The QLX beeps three times. Wait for the last beep."),
           QStringLiteral("Balance the calibration weight on the tip of the probe, then click <b>Next >></b>."),
           QString(), QStringLiteral("This phase takes about 5 seconds.")},
          {{QStringLiteral("Next >>"), [&w] { w.Step3NextClick(); }}}});

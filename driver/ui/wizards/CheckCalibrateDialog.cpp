@@ -20,7 +20,8 @@ CheckCalibrateDialog::CheckCalibrateDialog(TQLX32& driver, TCheckCalibrate& wiza
     QVBoxLayout* reading = addPage(
         {QStringLiteral("TabSheet3"), WizardPicture::WeightOnProbeTip,
          {QStringLiteral("Position calibration weight on tip of probe")},
-         {QStringLiteral("<b>Step 3</b>"), QString(), QStringLiteral("Place the calibration weight on the tip of the probe."),
+         {QStringLiteral("<b>Step 3</b>"), QString(),
+          QStringLiteral("Place the calibration weight on the tip of the probe."),
           QStringLiteral("Click <b>Click to view result...</b> to start the readings of the load cell."),
           QStringLiteral("They should be within <b>8 gram</b> of the test mass (8 gram on 14000 gram is 0.057 % "
                          "error)."),

@@ -122,7 +122,8 @@ void scale(QPainter& p, bool withWeight)
     f.setPixelSize(13);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(QRectF(64, 160, 48, 20), Qt::AlignRight | Qt::AlignVCenter, withWeight ? QStringLiteral("---") : QStringLiteral("0"));
+    p.drawText(QRectF(64, 160, 48, 20), Qt::AlignRight | Qt::AlignVCenter,
+               withWeight ? QStringLiteral("---") : QStringLiteral("0"));
     if (withWeight)
         weight(p, QRectF(74, 76, 72, 50), QStringLiteral("g"));
     else { // the fruit comes off the platform
