@@ -11,8 +11,9 @@ QtSerialLink::QtSerialLink()
             onReadyRead();
     });
     QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError error) {
-        // A vanished device (unplugged cable, a closed pseudo-terminal) ends the link.
-        if (error == QSerialPort::ResourceError && port_.isOpen()) {
+        // A vanished device ends the link: an unplugged adapter reports a
+        // resource error, a hung-up pseudo-terminal read errors without end.
+        if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && port_.isOpen()) {
             port_.close();
             if (onLost)
                 onLost();

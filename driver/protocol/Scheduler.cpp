@@ -5,6 +5,8 @@
 #include "common/MessageSeam.h"
 #include "driver/ui/CalibrationWizards.h"
 
+#include <utility>
+
 namespace qlx::driver {
 
 void TQLX32::ResetReceiveState()
@@ -79,10 +81,12 @@ void TQLX32::Timer2Timer()
     if (DeferNextCommand) {
         Timer2.setEnabled(false);
         DeferNextCommand = false;
-        if (UsbMode)
-            nrWriteStr(PendingUsbCommand);
-        else
-            WriteToPort(PendingSerialCommand);
+        if (UsbMode) {
+            for (const QByteArray& command : std::exchange(PendingUsbCommands, {}))
+                nrWriteStr(command);
+        } else {
+            WriteToPort(std::exchange(PendingSerialCommand, {}));
+        }
         Timer2.setInterval(300);
         Timer2.setEnabled(true);
     }

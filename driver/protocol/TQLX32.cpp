@@ -170,7 +170,7 @@ void TQLX32::SendCommand(const QByteArray& text)
 {
     if (UsbMode) {
         if (DeferNextCommand) {
-            PendingUsbCommand = text;
+            PendingUsbCommands.append(text);
             Timer2.setInterval(200);
             Timer2.setEnabled(true);
         } else {
@@ -178,7 +178,7 @@ void TQLX32::SendCommand(const QByteArray& text)
         }
     } else if (serialOpen_) {
         if (DeferNextCommand) {
-            PendingSerialCommand = text;
+            PendingSerialCommand += text; // commands carry no framing: back to back is the same
             Timer2.setInterval(200);
             Timer2.setEnabled(true);
         } else {

@@ -10,6 +10,7 @@
 #include "driver/settings/ConfigRecord.h"
 #include "driver/ui/DriverWindows.h"
 
+#include <QByteArrayList>
 #include <QObject>
 #include <QTimer>
 #include <array>
@@ -108,8 +109,10 @@ public:
     int TickCount = 0;
     int SilentCount = 0;
     bool DeferNextCommand = false;
+    // Commands parked until the next Timer2 tick, in order: one that arrives
+    // while another waits is queued behind it, never put in its place.
     QByteArray PendingSerialCommand;
-    QByteArray PendingUsbCommand;
+    QByteArrayList PendingUsbCommands;
     bool NotRespondingShown = false;
     DriverTimer Timer1;
     DriverTimer Timer2;

@@ -111,11 +111,9 @@ TEST(Reading, ButtonOnTheControlPipeStartsTheArmedReading)
     EXPECT_TRUE(line.runUntil([&] { return line.qlx->FFirmnessReady.load(); }));
 }
 
-// Disabled until the serial link treats the read error of a hung-up line as
-// the end of the link: QSerialPort reports a vanished pseudo-terminal (and an
-// unplugged adapter) as ReadError, not ResourceError, and keeps reporting it
-// in a busy loop while the port stays open. Enable it with that fix.
-TEST(Reading, DISABLED_LosingTheLineAfterAReadingClosesThePort)
+// QSerialPort reports a hung-up pseudo-terminal as a read error, again and
+// again while the port stays open: the link must end on the first one.
+TEST(Reading, LosingTheLineAfterAReadingClosesThePort)
 {
     DriverOnSimulator line;
     ASSERT_TRUE(line.start({"--fault", "lose-line=1"})) << line.error.toStdString();

@@ -24,6 +24,7 @@ TEST_F(SchedulerTest, TheSettingsReadAsksOneQueryPerReply)
     EXPECT_TRUE(serial->written.isEmpty()); // "?E" is parked for the next tick
     EXPECT_EQ(qlx->PendingSerialCommand, "?E");
     ticks(1);
+    EXPECT_TRUE(qlx->PendingSerialCommand.isEmpty());
     EXPECT_EQ(serial->takeWritten(), "?E");
     EXPECT_EQ(qlx->Gauge1.progress, 0);
 
@@ -51,6 +52,24 @@ TEST_F(SchedulerTest, TheSettingsReadAsksOneQueryPerReply)
 
     qlx->Timer1Timer();
     EXPECT_EQ(qlx->Memo1.lines, (QStringList{"QLX version: 7.21, RV-31", "QLX Interface: 11.8.18", "Nov  5 2019"}));
+}
+
+TEST_F(SchedulerTest, ACommandWhileTheFirstQueryWaitsIsQueuedBehindIt)
+{
+    serial->deliver("60382u#9#"); // the start-up error's "o" comes before the tick
+    EXPECT_TRUE(serial->written.isEmpty());
+    ticks(1);
+    EXPECT_EQ(serial->takeWritten(), "?Eo");
+    ticks(1);
+    EXPECT_TRUE(serial->written.isEmpty());
+
+    qlx.reset();
+    start([](FakeSerialLink&, FakeHidLink& h) { h.present = true; });
+    hid->sent.clear();
+    hid->report("60382u#");
+    hid->report("9#");
+    ticks(1);
+    EXPECT_EQ(hid->sent, (QByteArrayList{"0?E" + QByteArray(19, ' '), "0o" + QByteArray(20, ' ')}));
 }
 
 TEST_F(SchedulerTest, SilenceClosesThePortAfterElevenSecondsAndWarnsOnce)
