@@ -1,11 +1,13 @@
 #pragma once
 // The driver's widgets, created only when the client runs a GUI application:
-// the graph window and the setup dialog, kept in step with the driver's state.
+// the graph window, the setup dialog with its tray icon and wizards, kept in
+// step with the driver's state.
 
 #include <memory>
 
 namespace qlx::driver {
 class GraphWindow;
+class QtDriverWindows;
 class TForm2;
 class TQLX32;
 } // namespace qlx::driver
@@ -29,6 +31,7 @@ private:
     driver::TQLX32& driver_;
     driver::TForm2& graph_;
     std::unique_ptr<driver::GraphWindow> graphWindow_;
+    std::unique_ptr<driver::QtDriverWindows> windows_; // goes before the graph window it uses
 };
 
 } // namespace qlx::api

@@ -63,7 +63,7 @@ void TQLX32::EndOfReading()
         g.CursorIndex = FCursorStart;
         g.Label1.text = formatFixed(force[FCursorStart], 4, 2);
         g.Label2.text = formatFixed(deflection[FCursorStart], 4, 3);
-        g.NeedsRepaint = g.FGraphShown;
+        g.NeedsRepaint = true;
     }
     FGraphReady = true;
     FFirmnessReady = true;

@@ -1,6 +1,9 @@
 #include "tests/driver/api/ApiFixture.h"
 
+#include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
 #include <atomic>
 #include <cmath>
 #include <thread>
@@ -8,6 +11,14 @@
 using namespace qlx::test;
 
 namespace {
+
+QWidget* visibleWindow(const QString& title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == title)
+            return w;
+    return nullptr;
+}
 
 QStringList captions(const QList<LoggedMessage>& messages)
 {
@@ -289,6 +300,38 @@ TEST_F(ApiCommands, BackIsSentOnlyAwayFromTheTop)
     settle(150);
     EXPECT_FALSE(receivedCommands().mid(before).contains('B'));
     EXPECT_TRUE(libraryMessages().take().isEmpty());
+}
+
+TEST_F(ApiCommands, SetupBlocksWhileTheDialogIsOpenAndReadsTheSettings)
+{
+    int bitWhileOpen = -1;
+    bool shown = false;
+    QTimer::singleShot(300, [&] {
+        bitWhileOpen = QLXBitStatus(10);
+        if (QWidget* dialog = visibleWindow("QLX Setup x86")) {
+            shown = true;
+            dialog->close();
+        }
+    });
+    const qsizetype before = receivedCommands().size();
+    QLXSetup();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(bitWhileOpen, 1);
+    EXPECT_EQ(QLXBitStatus(10), 0);
+    const QByteArray sent = receivedCommands().mid(before);
+    EXPECT_TRUE(sent.contains("?E") && sent.contains("?M")) << sent.constData(); // a whole settings read
+    EXPECT_TRUE(libraryMessages().take().isEmpty());
+}
+
+TEST_F(ApiCommands, GraphWindowShowsTheCurveAndCloses)
+{
+    measureOneFruit();
+    QLXGraph();
+    QWidget* graph = visibleWindow("QLX Graph");
+    ASSERT_NE(graph, nullptr);
+    EXPECT_FALSE(graph->grab().isNull());
+    QLXNoGraph();
+    EXPECT_EQ(visibleWindow("QLX Graph"), nullptr);
 }
 
 class ApiWithoutScale : public ApiFixture {
