@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cmath>
 #include <iostream>
+#include <string>
 #include <poll.h>
 #include <unistd.h>
 
@@ -26,6 +27,10 @@ Server::Server(Instrument& instrument, Transport& transport, PseudoTerminal& lin
     : instrument_(instrument), transport_(transport), line_(line), control_(control), transcript_(transcript),
       start_(std::chrono::steady_clock::now())
 {
+    // Times in the transcript count from here; this note ties them to the
+    // machine's monotonic clock, so another program can compare its own.
+    const auto epoch = std::chrono::duration_cast<std::chrono::nanoseconds>(start_.time_since_epoch()).count();
+    transcript_.note("monotonic clock at 0: " + std::to_string(epoch) + " ns", 0.0);
 }
 
 Millis Server::now() const

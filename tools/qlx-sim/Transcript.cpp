@@ -41,7 +41,7 @@ void Transcript::write(const char* direction, std::string_view bytes, Millis at)
 {
     if (!file_)
         return;
-    std::fprintf(file_, "%10.3f %s %s\n", at / 1000.0, direction, escaped(bytes).c_str());
+    std::fprintf(file_, "%12.6f %s %s\n", at / 1000.0, direction, escaped(bytes).c_str());
     std::fflush(file_); // a transcript is read while the simulator runs, and after it was killed
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A record of every byte on the line: one line per burst with the time in
-// seconds, the direction ("in" from the PC, "out" from the instrument) and
+// seconds (microseconds shown; the first line ties 0 to the monotonic clock),
+// the direction ("in" from the PC, "out" from the instrument) and
 // the bytes, printable ones as they are and others as \xNN.
 
 #include "tools/qlx-sim/SimTime.h"
