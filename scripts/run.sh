@@ -20,6 +20,7 @@ pty=$(head -n 1 "$work/sim.out")
 echo "Virtual instrument on $pty" >&2
 
 scripts/make-config-record.py "$work/config" "$pty"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work}" # the driver's offscreen windows ask for it
 status=0
 QLX_SERIAL_PORTS="$pty" QLX_MESSAGE_LOG="$work/messages.jsonl" \
   "$bin/qlx-measure" "$PWD/build/default/driver/api/libqlx_dll.so" "$work/config" || status=$?
