@@ -1,10 +1,9 @@
 """Starts qlx-sim for a test and writes the driver's record naming its terminal."""
 import os
-import struct
 import subprocess
 import time
 
-RECORD_SIZE, VERSION_OFFSET, PORT_OFFSET = 1080, 12, 478
+SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts")
 
 
 class Simulator:
@@ -21,12 +20,8 @@ class Simulator:
 
 
 def write_record(folder, port):
-    record = bytearray(RECORD_SIZE)
-    struct.pack_into("<i", record, VERSION_OFFSET, 3)
-    name = port.encode()
-    record[PORT_OFFSET:PORT_OFFSET + len(name)] = name
-    with open(os.path.join(folder, "QLX_DLL.CFG"), "wb") as f:
-        f.write(record)
+    """The demo's record writer, so the tests use the same bytes as scripts/run.sh."""
+    subprocess.run(["python3", os.path.join(SCRIPTS, "make-config-record.py"), folder, port], check=True)
 
 
 def linear_fruit_csv(path, samples=400):
